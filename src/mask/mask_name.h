@@ -10,7 +10,7 @@ struct PathRules {
   // True for a lead byte of a double-byte character in the path's code page;
   // the byte after it is never taken for ".", "\" or ":". Null: single-byte.
   bool (*isLeadByte)(unsigned char) = nullptr;
-  // Windows: "\" and ":" end the file name. POSIX: only "/" does.
+  // Windows: "\", ":" and "/" end the file name. POSIX: only "/" does.
   bool windowsSeparators = true;
 
   static PathRules Windows(bool (*isLeadByte)(unsigned char)) { return {isLeadByte, true}; }

@@ -20,14 +20,16 @@ class MaskWriter {
 
   void Append(const MaskRect& rect);  // may throw MaskFileError
   void Close();                       // flushes and closes; may throw MaskFileError
-  uint64_t count() const { return count_; }
+  uint64_t count() const { return count_; }  // rectangles appended
 
  private:
   void Flush();
+  void WriteBuffer(OutputFile& file);
   std::unique_ptr<OutputFile> file_;
   std::string displayPath_;
   std::vector<uint8_t> buffer_;
   uint64_t count_ = 0;
+  bool failed_ = false;  // a write failed: the file no longer matches count_
 };
 
 }  // namespace vm
