@@ -8,6 +8,10 @@
 
 namespace vm {
 
+namespace bmp {
+struct StoredImage;
+struct MatchPlan;
+}
 class Bitmap;
 
 // Marks, row by row, which pixels equal one colour. Made once per scan.
@@ -18,9 +22,8 @@ class PixelMatcher {
 
  private:
   friend class Bitmap;
-  const Bitmap* bitmap_ = nullptr;
-  struct State;
-  std::shared_ptr<const State> state_;
+  std::shared_ptr<const bmp::StoredImage> image_;  // kept alive by the matcher too
+  std::shared_ptr<const bmp::MatchPlan> plan_;
 };
 
 class Bitmap {
@@ -37,8 +40,7 @@ class Bitmap {
 
  private:
   friend class PixelMatcher;
-  struct Image;
-  std::shared_ptr<const Image> image_;
+  std::shared_ptr<const bmp::StoredImage> image_;  // null for the empty image
 };
 
 }  // namespace vm

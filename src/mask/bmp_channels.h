@@ -1,0 +1,59 @@
+#pragma once
+// Colour channels of 16- and 32-bit pixels: the bits under a channel's mask,
+// brought to the range 0-255.
+//
+// The channel's value is the bits of the pixel under its mask, compacted in
+// their order (for the usual contiguous masks: shifted down by the mask's
+// lowest set bit). It is widened to a byte by round(v * 255 / max), max being
+// the value of a full mask, computed exactly in 64 bits: a mask 8 bits wide
+// yields its byte unchanged, 5 bits give 0, 8, 16, 25, ... 255, masks wider
+// than 8 bits are scaled down the same way, and an empty mask gives 0.
+// Masks that overlap are read each on its own.
+#include <array>
+#include <cstdint>
+
+namespace vm::bmp {
+
+class Channel {
+ public:
+  explicit Channel(uint32_t mask);
+
+  uint32_t Value(uint32_t pixel) const;  // compacted bits under the mask
+  uint8_t Widen(uint32_t value) const;   // value in 0 .. Max() to 0 .. 255
+  uint8_t Of(uint32_t pixel) const { return Widen(Value(pixel)); }
+
+  uint32_t Mask() const { return mask_; }
+  uint32_t Max() const { return max_; }
+  bool Contiguous() const { return contiguous_; }
+  unsigned Shift() const { return shift_; }
+
+  // The channel values that widen to `target` form one range, since widening
+  // never decreases; returns false when no value does.
+  bool ValuesFor(uint8_t target, uint32_t& low, uint32_t& high) const;
+
+ private:
+  uint32_t mask_;
+  uint32_t max_;
+  unsigned shift_;
+  bool contiguous_;
+};
+
+// The red, green and blue channels of one pixel layout.
+class Channels {
+ public:
+  explicit Channels(const std::array<uint32_t, 3>& masks)
+      : red_(masks[0]), green_(masks[1]), blue_(masks[2]) {}
+  // The colour 0x00BBGGRR of a stored pixel value.
+  uint32_t ColourOf(uint32_t pixel) const {
+    return uint32_t{red_.Of(pixel)} | uint32_t{green_.Of(pixel)} << 8 |
+           uint32_t{blue_.Of(pixel)} << 16;
+  }
+  const Channel& Red() const { return red_; }
+  const Channel& Green() const { return green_; }
+  const Channel& Blue() const { return blue_; }
+
+ private:
+  Channel red_, green_, blue_;
+};
+
+}  // namespace vm::bmp

@@ -1,0 +1,96 @@
+// Row matching in stored form: palette indices through a table of matching
+// entries, 24-bit triples byte by byte, 16-bit values through a table of all
+// 65536 values, 32-bit words by masked compares. The loops are plain so the
+// compiler can vectorise them; this is where a scan spends its time.
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "mask/bitmap.h"
+#include "mask/bmp_image.h"
+#include "mask/bmp_row_match.h"
+
+namespace vm {
+namespace bmp {
+
+// How one matcher tests pixels against its colour.
+struct MatchPlan {
+  uint32_t colour = 0;
+  bmp::RowMatch kind = bmp::RowMatch::Never;
+  std::vector<uint8_t> table;  // per index (256) or per 16-bit value (65536)
+  bmp::WordTest words;         // 24 and 32 bits
+};
+
+}  // namespace bmp
+
+namespace {
+
+using State = bmp::MatchPlan;
+
+void FillTable(const bmp::StoredImage& image, uint32_t colour, size_t values, State& s) {
+  s.table.resize(values);
+  for (size_t v = 0; v < values; ++v)
+    s.table[v] = image.ColourOf(static_cast<uint32_t>(v)) == colour;
+}
+
+// Picks the fastest exact test for this image's stored form.
+void Prepare(const bmp::StoredImage& image, uint32_t colour, State& s) {
+  const unsigned bpp = image.layout.bitsPerPixel;
+  if (colour > 0xFFFFFF) return;  // no pixel colour has bits 24-31 set
+  if (bpp <= 8) {
+    s.kind = bpp == 8 ? bmp::RowMatch::Index8 : bpp == 4 ? bmp::RowMatch::Index4 : bmp::RowMatch::Index1;
+    FillTable(image, colour, 256, s);
+  } else if (bpp == 16) {
+    s.kind = bmp::RowMatch::Value16;
+    FillTable(image, colour, 65536, s);
+  } else if (bpp == 24) {
+    s.kind = bmp::RowMatch::Triple24;
+    s.words = bmp::TripleTest(colour);
+  } else {
+    s.kind = bmp::PlanWordTest(image.channels, colour, s.words);
+  }
+}
+
+}  // namespace
+
+PixelMatcher Bitmap::MatcherFor(uint32_t colour) const {
+  PixelMatcher matcher;
+  matcher.image_ = image_;
+  auto state = std::make_shared<State>();
+  state->colour = colour;
+  if (image_) Prepare(*image_, colour, *state);
+  matcher.plan_ = std::move(state);
+  return matcher;
+}
+
+void PixelMatcher::MatchRow(int32_t y, uint8_t* out) const {
+  if (!image_ || y < 0 || static_cast<uint32_t>(y) >= image_->layout.height) return;
+  const bmp::StoredImage& image = *image_;
+  const State& s = *plan_;
+  const uint64_t width = image.layout.width;
+  const bmp::StoredRow row = image.Row(static_cast<uint32_t>(y));
+  const uint64_t whole = image.WholePixels(row);
+  if (whole > 0) {
+    const size_t n = static_cast<size_t>(whole);
+    switch (s.kind) {
+      case bmp::RowMatch::Never: std::memset(out, 0, n); break;
+      case bmp::RowMatch::Index1: bmp::MatchIndex1(row.bytes, n, s.table.data(), out); break;
+      case bmp::RowMatch::Index4: bmp::MatchIndex4(row.bytes, n, s.table.data(), out); break;
+      case bmp::RowMatch::Index8: bmp::MatchIndex8(row.bytes, n, s.table.data(), out); break;
+      case bmp::RowMatch::Value16: bmp::MatchValue16(row.bytes, n, s.table.data(), out); break;
+      case bmp::RowMatch::Triple24: bmp::MatchTriple24(row.bytes, n, s.words, out); break;
+      case bmp::RowMatch::Word32Exact: bmp::MatchWord32Exact(row.bytes, n, s.words, out); break;
+      case bmp::RowMatch::Word32Ranges: bmp::MatchWord32Ranges(row.bytes, n, s.words, out); break;
+      case bmp::RowMatch::Word32Any:
+        for (size_t x = 0; x < n; ++x) out[x] = image.ColourOf(image.StoredPixel(row, x)) == s.colour;
+        break;
+    }
+  }
+  if (whole == width) return;
+  // A file cut short: one pixel may be partly present, the rest are zero bytes.
+  out[whole] = image.ColourOf(image.StoredPixel(row, whole)) == s.colour;
+  const uint8_t zero = image.ColourOf(0) == s.colour;
+  std::memset(out + whole + 1, zero, static_cast<size_t>(width - whole - 1));
+}
+
+}  // namespace vm
