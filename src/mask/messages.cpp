@@ -30,6 +30,10 @@ std::string NotABitmap(std::string_view path) {
   return Concat("ファイル「", path, "」はビットマップファイルではありません。");
 }
 
+std::string MaskWouldReplaceBitmap(std::string_view path) {
+  return Concat("ファイル「", path, "」のマスクファイル名がファイル自身と同じです。");
+}
+
 std::string_view NoMaskForThisFile() {
   return "このファイルに対してのマスクファイルは作成されません。";
 }

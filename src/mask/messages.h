@@ -16,6 +16,9 @@ std::string CannotWriteMask(std::string_view maskPath);
 std::string FileMissing(std::string_view path);
 // "ファイル「path」はビットマップファイルではありません。"
 std::string NotABitmap(std::string_view path);
+// "ファイル「path」のマスクファイル名がファイル自身と同じです。" (a listed
+// "x.APD" whose mask would replace it)
+std::string MaskWouldReplaceBitmap(std::string_view path);
 // "このファイルに対してのマスクファイルは作成されません。"
 std::string_view NoMaskForThisFile();
 // A short reason for a failed load, for the command-line tool's report.
