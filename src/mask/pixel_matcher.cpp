@@ -27,10 +27,29 @@ namespace {
 
 using State = bmp::MatchPlan;
 
-void FillTable(const bmp::StoredImage& image, uint32_t colour, size_t values, State& s) {
-  s.table.resize(values);
-  for (size_t v = 0; v < values; ++v)
+void FillTable256(const bmp::StoredImage& image, uint32_t colour, State& s) {
+  s.table.resize(256);
+  for (size_t v = 0; v < 256; ++v)
     s.table[v] = image.ColourOf(static_cast<uint32_t>(v)) == colour;
+}
+
+// 16-bit values: a table over all 65536 of them, built from the channel
+// value ranges that widen to the colour's bytes (no division per value).
+void FillTable16(const bmp::Channels& channels, uint32_t colour, State& s) {
+  const bmp::Channel* order[3] = {&channels.Red(), &channels.Green(), &channels.Blue()};
+  uint32_t low[3], high[3];
+  for (int c = 0; c < 3; ++c)
+    if (!order[c]->ValuesFor(static_cast<uint8_t>(colour >> (8 * c)), low[c], high[c])) return;
+  s.kind = bmp::RowMatch::Value16;
+  s.table.resize(65536);
+  for (uint32_t v = 0; v < 65536; ++v) {
+    bool match = true;
+    for (int c = 0; c < 3; ++c) {
+      const uint32_t value = order[c]->Value(v);
+      match = match && value >= low[c] && value <= high[c];
+    }
+    s.table[v] = match;
+  }
 }
 
 // Picks the fastest exact test for this image's stored form.
@@ -39,10 +58,9 @@ void Prepare(const bmp::StoredImage& image, uint32_t colour, State& s) {
   if (colour > 0xFFFFFF) return;  // no pixel colour has bits 24-31 set
   if (bpp <= 8) {
     s.kind = bpp == 8 ? bmp::RowMatch::Index8 : bpp == 4 ? bmp::RowMatch::Index4 : bmp::RowMatch::Index1;
-    FillTable(image, colour, 256, s);
+    FillTable256(image, colour, s);
   } else if (bpp == 16) {
-    s.kind = bmp::RowMatch::Value16;
-    FillTable(image, colour, 65536, s);
+    FillTable16(image.channels, colour, s);
   } else if (bpp == 24) {
     s.kind = bmp::RowMatch::Triple24;
     s.words = bmp::TripleTest(colour);
