@@ -1,3 +1,9 @@
+// 64-bit file sizes and times also in 32-bit builds: a file beyond 2 GiB
+// must be seen as too large, not as missing, and a date after 2038 read.
+// Neither type crosses this file's interface.
+#define _FILE_OFFSET_BITS 64
+#define _TIME_BITS 64
+
 #include "platform/posix/posix_file_system.h"
 
 #include <cerrno>
