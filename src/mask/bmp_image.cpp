@@ -5,6 +5,7 @@
 
 #include "mask/bmp_rle.h"
 #include "mask/errors.h"
+#include "platform/large_buffer.h"
 
 namespace vm::bmp {
 namespace {
@@ -17,6 +18,7 @@ void DecodeRunLength(StoredImage& image, uint64_t start) {
   if (bytes == 0) return;
   void* memory = std::calloc(static_cast<size_t>(bytes), 1);
   if (memory == nullptr) throw LoadError(LoadFailure::TooLarge);
+  HintLargeBuffer(memory, static_cast<size_t>(bytes));
   image.decoded.reset(static_cast<uint8_t*>(memory));
   const RleTarget target{image.decoded.get(), l.width, l.height, l.stride};
   const size_t size = image.file.size();

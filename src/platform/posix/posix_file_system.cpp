@@ -17,6 +17,7 @@
 
 #include "mask/errors.h"
 #include "mask/messages.h"
+#include "platform/large_buffer.h"
 #include "platform/read_limit.h"
 
 namespace vm {
@@ -70,6 +71,8 @@ std::vector<uint8_t> ReadToEnd(int fd, uint64_t sizeHint) {
   try {
     // One byte more than announced, so that the end shows as a read of
     // nothing without a second allocation.
+    bytes.reserve(static_cast<std::size_t>(sizeHint) + 1);
+    HintLargeBuffer(bytes.data(), bytes.capacity());
     bytes.resize(static_cast<std::size_t>(sizeHint) + 1);
     for (;;) {
       if (filled > kMaxReadBytes) throw LoadError(LoadFailure::TooLarge);
