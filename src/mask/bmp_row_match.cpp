@@ -63,6 +63,21 @@ void MatchValue16(const uint8_t* row, size_t n, const uint8_t* table, uint8_t* o
   for (size_t x = 0; x < n; ++x) out[x] = table[row[2 * x] | row[2 * x + 1] << 8];
 }
 
+void MatchWord16Exact(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out) {
+  const uint32_t mask = test.mask, value = test.value;
+  for (size_t x = 0; x < n; ++x) out[x] = ((row[2 * x] | row[2 * x + 1] << 8) & mask) == value;
+}
+
+void MatchWord16Ranges(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out) {
+  const uint32_t m0 = test.masks[0], m1 = test.masks[1], m2 = test.masks[2];
+  const uint32_t l0 = test.lows[0], l1 = test.lows[1], l2 = test.lows[2];
+  const uint32_t s0 = test.spans[0], s1 = test.spans[1], s2 = test.spans[2];
+  for (size_t x = 0; x < n; ++x) {
+    const uint32_t w = static_cast<uint32_t>(row[2 * x] | row[2 * x + 1] << 8);
+    out[x] = ((w & m0) - l0 <= s0) & ((w & m1) - l1 <= s1) & ((w & m2) - l2 <= s2);
+  }
+}
+
 void MatchTriple24(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out) {
   const uint8_t blue = test.value & 0xFF, green = test.value >> 8 & 0xFF, red = test.value >> 16;
   for (size_t x = 0; x < n; ++x) {

@@ -12,7 +12,9 @@ namespace vm::bmp {
 enum class RowMatch {
   Never,         // no pixel can have the colour
   Index1, Index4, Index8,  // through a 256-entry table of matching indices
-  Value16,       // through a 65536-entry table of matching values
+  Value16,       // masks that are not contiguous: a 65536-entry table of matching values
+  Word16Exact,   // (value & mask) == value, as for 32 bits
+  Word16Ranges,
   Triple24,      // three bytes against the colour's blue, green, red
   Word32Exact,   // (word & mask) == value
   Word32Ranges,  // each channel's raw value within the range widening to its byte
@@ -28,13 +30,16 @@ struct WordTest {
 };
 
 WordTest TripleTest(uint32_t colour);
-// Fills `test` for 32-bit pixels of these channels; returns the loop to use.
+// Fills `test` for 16- or 32-bit pixels of these channels; returns the
+// 32-bit loop to use (Word32Any when a mask is not contiguous).
 RowMatch PlanWordTest(const Channels& channels, uint32_t colour, WordTest& test);
 
 void MatchIndex1(const uint8_t* row, size_t n, const uint8_t* table, uint8_t* out);
 void MatchIndex4(const uint8_t* row, size_t n, const uint8_t* table, uint8_t* out);
 void MatchIndex8(const uint8_t* row, size_t n, const uint8_t* table, uint8_t* out);
 void MatchValue16(const uint8_t* row, size_t n, const uint8_t* table, uint8_t* out);
+void MatchWord16Exact(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out);
+void MatchWord16Ranges(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out);
 void MatchTriple24(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out);
 void MatchWord32Exact(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out);
 void MatchWord32Ranges(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out);

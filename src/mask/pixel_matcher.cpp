@@ -33,19 +33,29 @@ void FillTable256(const bmp::StoredImage& image, uint32_t colour, State& s) {
     s.table[v] = image.ColourOf(static_cast<uint32_t>(v)) == colour;
 }
 
-// 16-bit values: a table over all 65536 of them, built from the channel
-// value ranges that widen to the colour's bytes (no division per value).
+// 16-bit values with masks that are not contiguous: a table over all 65536
+// of them, built from the channel value ranges that widen to the colour's
+// bytes (no division per value).
 void FillTable16(const bmp::Channels& channels, uint32_t colour, State& s) {
   const bmp::Channel* order[3] = {&channels.Red(), &channels.Green(), &channels.Blue()};
   uint32_t low[3], high[3];
   for (int c = 0; c < 3; ++c)
     if (!order[c]->ValuesFor(static_cast<uint8_t>(colour >> (8 * c)), low[c], high[c])) return;
+  // Compacting bits is done bit by bit, so a value's channel is the union of
+  // what its low byte and its high byte give: two 256-entry tables each.
+  std::vector<uint32_t> fromLow(3 * 256), fromHigh(3 * 256);
+  for (int c = 0; c < 3; ++c) {
+    for (uint32_t b = 0; b < 256; ++b) {
+      fromLow[c * 256 + b] = order[c]->Value(b);
+      fromHigh[c * 256 + b] = order[c]->Value(b << 8);
+    }
+  }
   s.kind = bmp::RowMatch::Value16;
   s.table.resize(65536);
   for (uint32_t v = 0; v < 65536; ++v) {
     bool match = true;
     for (int c = 0; c < 3; ++c) {
-      const uint32_t value = order[c]->Value(v);
+      const uint32_t value = fromLow[c * 256 + (v & 0xFF)] | fromHigh[c * 256 + (v >> 8)];
       match = match && value >= low[c] && value <= high[c];
     }
     s.table[v] = match;
@@ -60,7 +70,10 @@ void Prepare(const bmp::StoredImage& image, uint32_t colour, State& s) {
     s.kind = bpp == 8 ? bmp::RowMatch::Index8 : bpp == 4 ? bmp::RowMatch::Index4 : bmp::RowMatch::Index1;
     FillTable256(image, colour, s);
   } else if (bpp == 16) {
-    FillTable16(image.channels, colour, s);
+    const bmp::RowMatch plan = bmp::PlanWordTest(image.channels, colour, s.words);
+    if (plan == bmp::RowMatch::Word32Any) FillTable16(image.channels, colour, s);
+    else if (plan == bmp::RowMatch::Word32Exact) s.kind = bmp::RowMatch::Word16Exact;
+    else if (plan == bmp::RowMatch::Word32Ranges) s.kind = bmp::RowMatch::Word16Ranges;
   } else if (bpp == 24) {
     s.kind = bmp::RowMatch::Triple24;
     s.words = bmp::TripleTest(colour);
@@ -96,6 +109,8 @@ void PixelMatcher::MatchRow(int32_t y, uint8_t* out) const {
       case bmp::RowMatch::Index4: bmp::MatchIndex4(row.bytes, n, s.table.data(), out); break;
       case bmp::RowMatch::Index8: bmp::MatchIndex8(row.bytes, n, s.table.data(), out); break;
       case bmp::RowMatch::Value16: bmp::MatchValue16(row.bytes, n, s.table.data(), out); break;
+      case bmp::RowMatch::Word16Exact: bmp::MatchWord16Exact(row.bytes, n, s.words, out); break;
+      case bmp::RowMatch::Word16Ranges: bmp::MatchWord16Ranges(row.bytes, n, s.words, out); break;
       case bmp::RowMatch::Triple24: bmp::MatchTriple24(row.bytes, n, s.words, out); break;
       case bmp::RowMatch::Word32Exact: bmp::MatchWord32Exact(row.bytes, n, s.words, out); break;
       case bmp::RowMatch::Word32Ranges: bmp::MatchWord32Ranges(row.bytes, n, s.words, out); break;
