@@ -2,6 +2,7 @@
 // exact mask bytes, and files that must not change.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -111,6 +112,23 @@ TEST_F(CliRun, NeverReplacesABitmapWithItsOwnMask) {
   EXPECT_EQ(RunTool({lower}).exitCode, 0);
   EXPECT_EQ(ReadFile(lower), lowerBefore);
   EXPECT_EQ(ReadFile(folder.Path("y.APD")), kBlackMask);
+}
+
+// A mask path that is a link to the bitmap itself (symbolic or hard) would
+// empty the bitmap through the link: refused the same way.
+TEST_F(CliRun, NeverReplacesABitmapThroughALink) {
+  const std::string viaSymlink = Bitmap("s.bmp");
+  const std::string viaHardLink = Bitmap("h.bmp");
+  const std::vector<uint8_t> before = ReadFile(viaSymlink);
+  ASSERT_EQ(symlink(viaSymlink.c_str(), folder.Path("s.APD").c_str()), 0);
+  ASSERT_EQ(link(viaHardLink.c_str(), folder.Path("h.APD").c_str()), 0);
+
+  const ToolRun run = RunTool({viaSymlink, viaHardLink});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.errors.find(viaSymlink), std::string::npos) << run.errors;
+  EXPECT_NE(run.errors.find(viaHardLink), std::string::npos) << run.errors;
+  EXPECT_EQ(ReadFile(viaSymlink), before);
+  EXPECT_EQ(ReadFile(viaHardLink), before);
 }
 
 // The mask path of the second file is taken by a folder: the run ends there
