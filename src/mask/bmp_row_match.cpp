@@ -79,11 +79,13 @@ void MatchWord16Ranges(const uint8_t* row, size_t n, const WordTest& test, uint8
 }
 
 void MatchTriple24(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out) {
-  const uint8_t blue = test.value & 0xFF, green = test.value >> 8 & 0xFF, red = test.value >> 16;
-  for (size_t x = 0; x < n; ++x) {
-    const uint8_t* p = row + 3 * x;
-    out[x] = (p[0] == blue) & (p[1] == green) & (p[2] == red);
-  }
+  // Each pixel read as the 4 bytes from its start, the fourth masked off.
+  // The last pixel's fourth byte may lie past the data, so it is read alone.
+  const uint32_t value = test.value;
+  const size_t wordSafe = n - 1;
+  for (size_t x = 0; x < wordSafe; ++x) out[x] = (LoadWord(row + 3 * x) & 0xFFFFFF) == value;
+  const uint8_t* last = row + 3 * wordSafe;
+  out[wordSafe] = (uint32_t{last[0]} | uint32_t{last[1]} << 8 | uint32_t{last[2]} << 16) == value;
 }
 
 void MatchWord32Exact(const uint8_t* row, size_t n, const WordTest& test, uint8_t* out) {
