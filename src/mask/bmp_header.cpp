@@ -91,7 +91,6 @@ Encoding CheckKind(const HeaderFields& f) {
 // Refuses sizes that no 32-bit process could hold. Every row counts as at
 // least 4 bytes, so a 0-wide image cannot claim billions of rows.
 void CheckDimensions(const HeaderFields& f) {
-  if (f.width < 0) Fail(LoadFailure::BadHeader);
   constexpr int64_t kMaxDimension = std::numeric_limits<int32_t>::max();
   const int64_t rows = f.height < 0 ? -f.height : f.height;  // INT32_MIN gives 2^31
   if (f.width > kMaxDimension || rows > kMaxDimension) Fail(LoadFailure::TooLarge);
@@ -147,7 +146,7 @@ Layout ParseHeaders(const uint8_t* file, size_t fileSize) {
   if (file[0] != 'B' || file[1] != 'M') Fail(LoadFailure::NotBmp);
   const HeaderFields f = ReadHeaderFields(file, size);
   if (f.planes != 1) Fail(LoadFailure::BadHeader);
-  if (f.width < 0) Fail(LoadFailure::BadHeader);
+  if (f.width < 0) Fail(LoadFailure::BadHeader);  // before the kind: a broken header whatever its kind
   Layout out;
   out.encoding = CheckKind(f);
   CheckDimensions(f);

@@ -3,6 +3,17 @@
 // header, channel masks and colour table. Everything the pixel decoding needs
 // comes out as one Layout whose sizes are already checked, so nothing after
 // this point has to distrust the header.
+//
+// Checks, in order: 1 to 13 bytes (TooShort); no "BM" (NotBmp); a header
+// size other than 12, 40, 108, 124 (Unsupported); a file ending inside its
+// header, planes not 1, a negative width (BadHeader); a depth and
+// compression the loader does not read, run-length data stored top row
+// first (Unsupported); a width or height beyond 2^31 - 1, or rows of the
+// file's own depth (at least 4 bytes each) that need more than 1 GiB
+// (TooLarge); a file ending inside the channel masks or the colour table
+// (Truncated). A width or height of 0 loads. The image-size field plays no
+// part: plain rows are placed by width and depth, and run-length data runs
+// to the end of the file.
 #include <array>
 #include <cstddef>
 #include <cstdint>

@@ -72,7 +72,8 @@ std::vector<uint8_t> Bmp24(int32_t width, int32_t height, const std::vector<uint
                            bool topDown = false);
 std::vector<uint8_t> Bmp32(int32_t width, int32_t height, const std::vector<uint32_t>& colours,
                            bool topDown = false);
-// An 8-bit file: palette entries and indices, top row first.
+// An 8-bit file: palette entries (at least one: the colours-used field is
+// written as their count) and indices, top row first.
 std::vector<uint8_t> Bmp8(int32_t width, int32_t height, const std::vector<uint32_t>& palette,
                           const std::vector<uint32_t>& indices, bool topDown = false);
 
