@@ -1,6 +1,7 @@
 #pragma once
 // The inner loops of row matching: out[x] = 1 where stored pixel x equals
-// the prepared colour, for the n whole pixels at `row`.
+// the prepared colour, for the n whole pixels at `row` (n >= 1; every byte
+// of those pixels present).
 #include <array>
 #include <cstddef>
 #include <cstdint>

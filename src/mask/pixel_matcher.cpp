@@ -1,8 +1,8 @@
 // Row matching in stored form: palette indices through a table of matching
-// entries, 24-bit triples byte by byte, 16-bit values through a table of all
-// 65536 values, 32-bit words by masked compares. The loops are plain so the
-// compiler can vectorise them; this is where a scan spends its time.
-#include <algorithm>
+// entries, 24-bit triples and 16- and 32-bit words by masked compares (a
+// table of all 65536 values for 16-bit masks that are not contiguous). The
+// matcher is prepared once per colour; MatchRow then runs the inner loops of
+// bmp_row_match.cpp over the row's bytes, which is where a scan spends its time.
 #include <cstring>
 #include <vector>
 
@@ -16,18 +16,18 @@ namespace bmp {
 // How one matcher tests pixels against its colour.
 struct MatchPlan {
   uint32_t colour = 0;
-  bmp::RowMatch kind = bmp::RowMatch::Never;
+  RowMatch kind = RowMatch::Never;
   std::vector<uint8_t> table;  // per index (256) or per 16-bit value (65536)
-  bmp::WordTest words;         // 24 and 32 bits
+  WordTest words;              // 16, 24 and 32 bits
 };
 
 }  // namespace bmp
 
 namespace {
 
-using State = bmp::MatchPlan;
+using Plan = bmp::MatchPlan;
 
-void FillTable256(const bmp::StoredImage& image, uint32_t colour, State& s) {
+void FillTable256(const bmp::StoredImage& image, uint32_t colour, Plan& s) {
   s.table.resize(256);
   for (size_t v = 0; v < 256; ++v)
     s.table[v] = image.ColourOf(static_cast<uint32_t>(v)) == colour;
@@ -36,7 +36,7 @@ void FillTable256(const bmp::StoredImage& image, uint32_t colour, State& s) {
 // 16-bit values with masks that are not contiguous: a table over all 65536
 // of them, built from the channel value ranges that widen to the colour's
 // bytes (no division per value).
-void FillTable16(const bmp::Channels& channels, uint32_t colour, State& s) {
+void FillTable16(const bmp::Channels& channels, uint32_t colour, Plan& s) {
   const bmp::Channel* order[3] = {&channels.Red(), &channels.Green(), &channels.Blue()};
   uint32_t low[3], high[3];
   for (int c = 0; c < 3; ++c)
@@ -63,7 +63,7 @@ void FillTable16(const bmp::Channels& channels, uint32_t colour, State& s) {
 }
 
 // Picks the fastest exact test for this image's stored form.
-void Prepare(const bmp::StoredImage& image, uint32_t colour, State& s) {
+void Prepare(const bmp::StoredImage& image, uint32_t colour, Plan& s) {
   const unsigned bpp = image.layout.bitsPerPixel;
   if (colour > 0xFFFFFF) return;  // no pixel colour has bits 24-31 set
   if (bpp <= 8) {
@@ -87,7 +87,7 @@ void Prepare(const bmp::StoredImage& image, uint32_t colour, State& s) {
 PixelMatcher Bitmap::MatcherFor(uint32_t colour) const {
   PixelMatcher matcher;
   matcher.image_ = image_;
-  auto state = std::make_shared<State>();
+  auto state = std::make_shared<Plan>();
   state->colour = colour;
   if (image_) Prepare(*image_, colour, *state);
   matcher.plan_ = std::move(state);
@@ -97,7 +97,7 @@ PixelMatcher Bitmap::MatcherFor(uint32_t colour) const {
 void PixelMatcher::MatchRow(int32_t y, uint8_t* out) const {
   if (!image_ || y < 0 || static_cast<uint32_t>(y) >= image_->layout.height) return;
   const bmp::StoredImage& image = *image_;
-  const State& s = *plan_;
+  const Plan& s = *plan_;
   const uint64_t width = image.layout.width;
   const bmp::StoredRow row = image.Row(static_cast<uint32_t>(y));
   const uint64_t whole = image.WholePixels(row);
