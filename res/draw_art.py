@@ -45,7 +45,7 @@ GLYPH = [
     "kwwwwwbbbbnnn...",
     "kwdddddwwk.nnn..",
     "kwwwwwwwwk..nnn.",
-    "kwdddddwwk...nn.",
+    "kwwwwwwwwk...nn.",
     "kwwwwwwwwk......",
     "kkkkkkkkkk......",
 ]
