@@ -70,16 +70,20 @@ void Form::OnActivate(WPARAM wParam) {
   if (LOWORD(wParam) == WA_INACTIVE) {
     const HWND focus = GetFocus();
     if (focus && IsChild(hwnd_, focus)) activeControl_ = focus;
-  } else if (!HIWORD(wParam)) {
-    RestoreFocus();
+  } else if (!HIWORD(wParam) && !RestoreFocus()) {
+    // No control can take it (all disabled during a run): the window keeps
+    // the keyboard, so its own keys (Alt+F4, Alt+Space) still work.
+    ::SetFocus(hwnd_);
   }
 }
 
-void Form::RestoreFocus() {
-  if (activeControl_ && IsWindow(activeControl_) && IsWindowEnabled(activeControl_) &&
-      IsWindowVisible(activeControl_)) {
-    ::SetFocus(activeControl_);
+bool Form::RestoreFocus() {
+  if (!activeControl_ || !IsWindow(activeControl_) || !IsWindowEnabled(activeControl_) ||
+      !IsWindowVisible(activeControl_)) {
+    return false;
   }
+  ::SetFocus(activeControl_);
+  return true;
 }
 
 void Form::ClickFocusedButton() {

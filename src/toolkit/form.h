@@ -32,7 +32,7 @@ class Form : public CustomWindow {
 
  private:
   void OnActivate(WPARAM wParam);
-  void RestoreFocus();
+  bool RestoreFocus();
   void ClickFocusedButton();
 
   HWND activeControl_ = nullptr;
