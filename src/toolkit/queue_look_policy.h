@@ -19,7 +19,11 @@ class QueueLookPolicy {
   static constexpr int kCallsPerClockReading = 16;
 
   QueueLookPolicy() : QueueLookPolicy(kDefaultIntervalMicroseconds) {}
-  explicit QueueLookPolicy(std::int64_t intervalMicroseconds);
+  explicit QueueLookPolicy(std::int64_t intervalMicroseconds) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    intervalTicks_ = frequency.QuadPart * intervalMicroseconds / 1000000;
+  }
 
   // True when the caller should look at the queue now. An event waits at
   // most the interval plus 16 calls.
