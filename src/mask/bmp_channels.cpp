@@ -20,9 +20,8 @@ unsigned LowestBit(uint32_t v) {
 
 }  // namespace
 
-Channel::Channel(uint32_t mask) : mask_(mask), shift_(LowestBit(mask)) {
-  const unsigned bits = CountBits(mask);
-  max_ = bits == 32 ? 0xFFFFFFFFu : (uint32_t{1} << bits) - 1;
+Channel::Channel(uint32_t mask) : mask_(mask), bits_(CountBits(mask)), shift_(LowestBit(mask)) {
+  max_ = bits_ == 32 ? 0xFFFFFFFFu : (uint32_t{1} << bits_) - 1;
   contiguous_ = mask == 0 || (mask >> shift_) == max_;
 }
 
@@ -38,10 +37,12 @@ uint32_t Channel::Value(uint32_t pixel) const {
 }
 
 uint8_t Channel::Widen(uint32_t value) const {
-  if (max_ == 0) return 0;
-  // round(value * 255 / max) with halves rounded up, exactly.
-  const uint64_t max = max_;
-  return static_cast<uint8_t>((uint64_t{value} * 510 + max) / (2 * max));
+  if (bits_ == 0) return 0;
+  if (bits_ >= 8) return static_cast<uint8_t>(value >> (bits_ - 8));
+  uint32_t repeated = 0;
+  unsigned filled = 0;
+  for (; filled < 8; filled += bits_) repeated = repeated << bits_ | value;
+  return static_cast<uint8_t>(repeated >> (filled - 8));
 }
 
 bool Channel::ValuesFor(uint8_t target, uint32_t& low, uint32_t& high) const {

@@ -4,10 +4,11 @@
 //
 // The channel's value is the bits of the pixel under its mask, compacted in
 // their order (for the usual contiguous masks: shifted down by the mask's
-// lowest set bit). It is widened to a byte by round(v * 255 / max), max being
-// the value of a full mask, computed exactly in 64 bits: a mask 8 bits wide
-// yields its byte unchanged, 5 bits give 0, 8, 16, 25, ... 255, masks wider
-// than 8 bits are scaled down the same way, and an empty mask gives 0.
+// lowest set bit). It is widened to a byte the way the system's own drawing
+// code does it: a value narrower than 8 bits has its bits repeated from the
+// top until the byte is full (5 bits: abcde -> abcdeabc, so 0, 8, 16, 24, ...
+// 255), a mask 8 bits wide yields its byte unchanged, a wider one keeps its
+// top 8 bits, and an empty mask gives 0.
 // Masks that overlap are read each on its own.
 #include <array>
 #include <cstdint>
@@ -34,6 +35,7 @@ class Channel {
  private:
   uint32_t mask_;
   uint32_t max_;
+  unsigned bits_;
   unsigned shift_;
   bool contiguous_;
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "bmp_builder.h"
 #include "bmp_test_support.h"
@@ -9,9 +10,15 @@
 namespace vm::test {
 namespace {
 
-// round(v * 255 / max), the widening of a channel of max value `max`.
-uint32_t Widened(uint32_t v, uint32_t max) {
-  return max == 0 ? 0 : static_cast<uint32_t>(std::floor(v * 255.0 / max + 0.5));
+// The widening of a channel `bits` wide: its bits repeated from the top until
+// a byte is full; a channel wider than a byte keeps its top eight bits.
+uint32_t Widened(uint32_t v, unsigned bits) {
+  if (bits == 0) return 0;
+  std::string digits;
+  for (unsigned i = bits; i-- > 0;) digits += (v >> i & 1) ? '1' : '0';
+  std::string repeated;
+  while (repeated.size() < 8) repeated += digits;
+  return static_cast<uint32_t>(std::stoul(repeated.substr(0, 8), nullptr, 2));
 }
 
 uint32_t Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16; }
@@ -82,7 +89,7 @@ TEST(BitmapColours, SixteenBitFiveFiveFive) {
     const Bitmap b = Bitmap::Load(BuildBmp(f));
     for (uint32_t v = 0; v < 32; ++v)
       EXPECT_EQ(b.Pixel(static_cast<int32_t>(v), 0),
-                Rgb(Widened(v, 31), Widened(31 - v, 31), Widened(v ^ 21, 31)))
+                Rgb(Widened(v, 5), Widened(31 - v, 5), Widened(v ^ 21, 5)))
           << "header " << headerSize << ", value " << v;
     ExpectMatcherAgreesForAllColours(b);
   }
@@ -117,7 +124,11 @@ uint32_t UnderMask(uint32_t pixel, uint32_t mask) {
   return v;
 }
 
-uint32_t MaxUnder(uint32_t mask) { return UnderMask(mask, mask); }
+unsigned BitsIn(uint32_t mask) {
+  unsigned n = 0;
+  for (; mask != 0; mask >>= 1) n += mask & 1;
+  return n;
+}
 
 TEST(BitmapColours, BitFieldsWidenEachChannel) {
   const BitFieldCase cases[] = {
@@ -160,7 +171,7 @@ TEST(BitmapColours, BitFieldsWidenEachChannel) {
       for (size_t x = 0; x < values.size(); ++x) {
         uint32_t expected = 0;
         for (int ch = 0; ch < 3; ++ch)
-          expected |= Widened(UnderMask(values[x], c.masks[ch]), MaxUnder(c.masks[ch])) << (8 * ch);
+          expected |= Widened(UnderMask(values[x], c.masks[ch]), BitsIn(c.masks[ch])) << (8 * ch);
         ASSERT_EQ(b.Pixel(static_cast<int32_t>(x), 0), expected) << "value " << std::hex << values[x];
       }
       ExpectMatcherAgreesForAllColours(b);
@@ -169,8 +180,8 @@ TEST(BitmapColours, BitFieldsWidenEachChannel) {
 }
 
 TEST(BitmapColours, SomeWidenedValues) {
-  // Fixed points of the widening: 5 bits 1 -> 8, 3 -> 25; 6 bits 32 -> 130;
-  // 10 bits 3 -> 1, 512 -> 128; an 8-bit mask keeps its byte.
+  // Fixed points of the widening: 5 bits 1 -> 8, 3 -> 24, 28 -> 231;
+  // 6 bits 32 -> 130; 10 bits 3 -> 0, 512 -> 128; an 8-bit mask keeps its byte.
   BmpFile f;
   f.width = 2;
   f.bitsPerPixel = 32;
@@ -178,12 +189,14 @@ TEST(BitmapColours, SomeWidenedValues) {
   f.masks = {0x3FF00000, 0x000FFC00, 0x000000FF};
   f.pixels = BmpBuilder().u32(3u << 20 | 512u << 10 | 0x7F).u32(1023u << 20 | 0 << 10 | 0xFF).Take();
   const Bitmap tenBit = Bitmap::Load(BuildBmp(f));
-  EXPECT_EQ(tenBit.Pixel(0, 0), Rgb(1, 128, 0x7F));
+  EXPECT_EQ(tenBit.Pixel(0, 0), Rgb(0, 128, 0x7F));
   EXPECT_EQ(tenBit.Pixel(1, 0), Rgb(255, 0, 255));
   f.bitsPerPixel = 16;
   f.masks = {0xF800, 0x07E0, 0x001F};
-  f.pixels = BmpBuilder().u16(1 << 11 | 32 << 5 | 3).u16(0).Take();
-  EXPECT_EQ(Bitmap::Load(BuildBmp(f)).Pixel(0, 0), Rgb(8, 130, 25));
+  f.pixels = BmpBuilder().u16(1 << 11 | 32 << 5 | 3).u16(28 << 11).Take();
+  const Bitmap sixteenBit = Bitmap::Load(BuildBmp(f));
+  EXPECT_EQ(sixteenBit.Pixel(0, 0), Rgb(8, 130, 24));
+  EXPECT_EQ(sixteenBit.Pixel(1, 0), Rgb(231, 0, 0));
 }
 
 }  // namespace

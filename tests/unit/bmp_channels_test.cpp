@@ -9,7 +9,7 @@
 namespace vm::bmp {
 namespace {
 
-TEST(BmpChannels, WidenIsRoundedScaleAndRangesAreExact) {
+TEST(BmpChannels, WidenRepeatsBitsAndRangesAreExact) {
   for (unsigned width = 1; width <= 16; ++width) {
     const uint32_t mask = ((uint32_t{1} << width) - 1) << (width % 5);
     const Channel channel(mask);
@@ -17,8 +17,11 @@ TEST(BmpChannels, WidenIsRoundedScaleAndRangesAreExact) {
     ASSERT_EQ(channel.Max(), (uint32_t{1} << width) - 1);
     std::vector<uint32_t> low(256, UINT32_MAX), high(256, 0);
     for (uint32_t v = 0; v <= channel.Max(); ++v) {
-      const uint32_t expected =
-          static_cast<uint32_t>(std::floor(v * 255.0 / channel.Max() + 0.5));
+      // Bits repeated from the top (abc -> abcabcab); wider than 8: top 8.
+      uint64_t repeated = 0;
+      unsigned filled = 0;
+      for (; filled < 8; filled += width) repeated = repeated << width | v;
+      const uint32_t expected = static_cast<uint32_t>(repeated >> (filled - 8));
       ASSERT_EQ(channel.Widen(v), expected) << width << " bits, value " << v;
       ASSERT_EQ(channel.Of(v << (width % 5)), expected);
       low[expected] = std::min(low[expected], v);
@@ -52,7 +55,7 @@ TEST(BmpChannels, EightBitMaskKeepsTheByte) {
 TEST(BmpChannels, WholeWordEmptyAndScatteredMasks) {
   const Channel whole(0xFFFFFFFF);
   EXPECT_EQ(whole.Widen(0xFFFFFFFF), 255);
-  EXPECT_EQ(whole.Widen(0x80000000), 128);  // 127.50000003 rounds up
+  EXPECT_EQ(whole.Widen(0x80000000), 128);  // the top 8 bits
   EXPECT_EQ(whole.Widen(0x7FFFFFFF), 127);
   uint32_t lo = 0, hi = 0;
   ASSERT_TRUE(whole.ValuesFor(255, lo, hi));
