@@ -7,6 +7,7 @@
 #include "program_test.h"
 #include "ui/control_ids.h"
 #include "user_input.h"
+#include "wait_until.h"
 #include "windows_of.h"
 
 namespace vm::e2e {
@@ -43,7 +44,7 @@ Ending WatchUntilEnd(const RunningProgram& program, HWND main_window) {
   return ending;
 }
 
-enum class Way { EndButtonClick, EndButtonMessage, CloseCommand, AltF4 };
+enum class Way { EndButtonClick, EndButtonMessage, EndButtonSpace, EndButtonEnter, CloseCommand, AltF4 };
 
 struct WayToEnd {
   Way way;
@@ -63,6 +64,15 @@ class Ends : public ProgramTest, public testing::WithParamInterface<WayToEnd> {
       case Way::EndButtonMessage:
         PostMessageW(Control(IDC_BTEND), BM_CLICK, 0, 0);
         break;
+      case Way::EndButtonSpace:
+        FocusEndButton();
+        PressKey(VK_SPACE);
+        break;
+      // The focused push button takes Enter, as there is no default button.
+      case Way::EndButtonEnter:
+        FocusEndButton();
+        PressKey(VK_RETURN);
+        break;
       // What the close box and the system menu's close command send; a
       // click on the close box itself does not reach a window under Wine
       // without a window manager.
@@ -74,6 +84,15 @@ class Ends : public ProgramTest, public testing::WithParamInterface<WayToEnd> {
         PressKey(VK_F4, {VK_MENU});
         break;
     }
+  }
+
+  // Shift+Tab from the list, where the focus starts, reaches the end button.
+  void FocusEndButton() {
+    ASSERT_TRUE(BringToFront(main_window()));
+    HWND list = Control(IDC_LBBITMAP);
+    ASSERT_TRUE(WaitUntil([&] { return FocusedWindow() == list; }, 2000));
+    PressKey(VK_TAB, {VK_SHIFT});
+    ASSERT_EQ(FocusAfterMoveFrom(list), Control(IDC_BTEND));
   }
 };
 
@@ -91,6 +110,8 @@ TEST_P(Ends, AtOnceWithExitCodeZeroAndNoMessage) {
 INSTANTIATE_TEST_SUITE_P(WithNoRun, Ends,
                          testing::Values(WayToEnd{Way::EndButtonClick, "EndButtonClicked"},
                                          WayToEnd{Way::EndButtonMessage, "EndButtonBmClick"},
+                                         WayToEnd{Way::EndButtonSpace, "EndButtonFocusedAndSpace"},
+                                         WayToEnd{Way::EndButtonEnter, "EndButtonFocusedAndEnter"},
                                          WayToEnd{Way::CloseCommand, "CloseBoxOrSystemMenuClose"},
                                          WayToEnd{Way::AltF4, "AltF4"}),
                          [](const testing::TestParamInfo<WayToEnd>& info) { return info.param.name; });
