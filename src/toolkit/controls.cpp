@@ -9,7 +9,7 @@ namespace vm::toolkit {
 
 void Button::Create(const CreateArgs& args) {
   Attach(CreateChild(L"BUTTON", {args.parent, args.id, args.bounds, args.text,
-                                 WS_TABSTOP | BS_PUSHBUTTON | BS_TEXT}));
+                                 WS_TABSTOP | BS_PUSHBUTTON | BS_TEXT | BS_NOTIFY}));
   SetEnabled(args.enabled);
 }
 
@@ -17,9 +17,23 @@ void Button::Click() {
   if (Enabled() && onClick) onClick(*this);
 }
 
+// With the focus a push button looks like the default one, and Enter
+// (through the dialog keys) clicks it; there is no default button otherwise.
 bool Button::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-  if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
-  if (onClick) onClick(*this);
+  if (message != WM_COMMAND) return false;
+  switch (HIWORD(wParam)) {
+    case BN_CLICKED:
+      if (onClick) onClick(*this);
+      break;
+    case BN_SETFOCUS:
+      SendMessageW(hwnd_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+      break;
+    case BN_KILLFOCUS:
+      SendMessageW(hwnd_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+      break;
+    default:
+      return false;
+  }
   result = 0;
   return true;
 }
