@@ -26,7 +26,7 @@ TEST_F(DialogKeys, EnterAndEscapeInTheListAndTheColourFieldDoNothing) {
   Sleep(1000);
 
   EXPECT_FALSE(program().WaitForExit(0).has_value()) << "the program ended";
-  EXPECT_EQ(VisibleTopLevelWindowsOf(program().process_id()), std::vector<HWND>{main_window()});
+  EXPECT_EQ(DescribeOtherVisibleWindows(), L"");
   EXPECT_EQ(FocusedWindow(), edit);
   EXPECT_EQ(TextOf(edit), L"$000000");
 }

@@ -39,7 +39,9 @@ std::wstring WineDosPathOf(const std::string& unix_path) {
 
 std::wstring WindowsPathOf(const std::string& given) {
   if (!given.empty() && given.front() == '/') return WineDosPathOf(given);
-  return Widen(given);
+  std::wstring path = Widen(given);
+  std::replace(path.begin(), path.end(), L'/', L'\\');
+  return path;
 }
 
 void SetProgramPath(std::wstring path) { program_path = std::move(path); }

@@ -14,6 +14,8 @@ constexpr DWORD kStartTimeoutMs = 30000;
 }  // namespace
 
 void ProgramTest::SetUp() {
+  // A pointer left over a control by an earlier test would show its tooltip.
+  MovePointerTo({0, 0});
   program_ = std::make_unique<RunningProgram>(ProgramPath());
   program_->WaitForInputIdle(kStartTimeoutMs);
   main_window_ = WaitForTopLevelWindow(program_->process_id(), kMainWindowClass, kStartTimeoutMs);
@@ -27,6 +29,20 @@ HWND ProgramTest::Control(int id) const {
   HWND control = FindControl(main_window_, id);
   EXPECT_NE(control, nullptr) << "no control with id " << id;
   return control;
+}
+
+std::vector<HWND> ProgramTest::OtherVisibleWindows() const {
+  std::vector<HWND> others;
+  for (HWND window : VisibleTopLevelWindowsOf(program_->process_id())) {
+    if (window != main_window_) others.push_back(window);
+  }
+  return others;
+}
+
+std::wstring ProgramTest::DescribeOtherVisibleWindows() const {
+  std::wstring shown;
+  for (HWND window : OtherVisibleWindows()) shown += (shown.empty() ? L"" : L"; ") + Describe(window);
+  return shown;
 }
 
 HWND ProgramTest::FocusedWindow() const {

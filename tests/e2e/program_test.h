@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "running_program.h"
 
@@ -22,6 +24,11 @@ class ProgramTest : public ::testing::Test {
 
   // The control with this id; fails the test when there is none.
   HWND Control(int id) const;
+  // The visible top-level windows of the program other than the main
+  // window: tooltips, message boxes, dialogs.
+  std::vector<HWND> OtherVisibleWindows() const;
+  // Their classes and texts, empty when there is none.
+  std::wstring DescribeOtherVisibleWindows() const;
   // The window that has the keyboard focus in the program's thread.
   HWND FocusedWindow() const;
   // The focus once it has moved away from `from` (or the same window after

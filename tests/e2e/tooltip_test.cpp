@@ -23,30 +23,16 @@ class Tooltips : public ProgramTest {
     if (HasFatalFailure()) return;
     // Tooltips may show only for the active window, as for a user.
     ASSERT_TRUE(BringToFront(main_window()));
-    MovePointerTo({0, 0});
   }
 
-  // Every visible window of the program other than the main window: a
-  // tooltip, or anything else that pops up.
-  std::vector<HWND> Popups() const {
-    std::vector<HWND> popups;
-    for (HWND window : VisibleTopLevelWindowsOf(program().process_id())) {
-      if (window != main_window()) popups.push_back(window);
-    }
-    return popups;
-  }
-
-  // The text of the popup that shows after the pointer rests on the control,
+  // The class and text of whatever pops up after the pointer rests on the control,
   // or nothing when none shows within wait_ms.
   std::wstring PopupTextOver(int id, DWORD wait_ms) {
     HWND control = Control(id);
     if (!control) return L"<no control>";
     MovePointerTo(CentreOf(control));
-    std::vector<HWND> popups;
-    WaitUntil([&] { return !(popups = Popups()).empty(); }, wait_ms, 50);
-    std::wstring shown;
-    for (HWND popup : popups) shown += Describe(popup);
-    return shown;
+    WaitUntil([&] { return !OtherVisibleWindows().empty(); }, wait_ms, 50);
+    return DescribeOtherVisibleWindows();
   }
 };
 
