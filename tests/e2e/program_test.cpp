@@ -16,7 +16,7 @@ constexpr DWORD kStartTimeoutMs = 30000;
 void ProgramTest::SetUp() {
   // A pointer left over a control by an earlier test would show its tooltip.
   MovePointerTo({0, 0});
-  program_ = std::make_unique<RunningProgram>(ProgramPath());
+  program_ = std::make_unique<RunningProgram>(ProgramPath(), ShowCommand());
   program_->WaitForInputIdle(kStartTimeoutMs);
   main_window_ = WaitForTopLevelWindow(program_->process_id(), kMainWindowClass, kStartTimeoutMs);
   ASSERT_NE(main_window_, nullptr) << "no visible window of class TMainForm appeared";

@@ -18,6 +18,8 @@ class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // How the program is started: as from a shortcut set to this show command.
+  virtual WORD ShowCommand() const { return SW_SHOWNORMAL; }
 
   HWND main_window() const { return main_window_; }
   const RunningProgram& program() const { return *program_; }

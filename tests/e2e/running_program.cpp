@@ -5,13 +5,15 @@
 
 namespace vm::e2e {
 
-RunningProgram::RunningProgram(const std::wstring& path) {
+RunningProgram::RunningProgram(const std::wstring& path, WORD show_command) {
   // CreateProcess may write into the command line: give it its own buffer.
   std::wstring quoted = L"\"" + path + L"\"";
   std::vector<wchar_t> command_line(quoted.begin(), quoted.end());
   command_line.push_back(L'\0');
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = show_command;
   if (!CreateProcessW(path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       nullptr, &startup, &process_)) {
     throw std::runtime_error("cannot start the program, error " + std::to_string(GetLastError()));

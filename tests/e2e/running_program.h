@@ -11,8 +11,10 @@ namespace vm::e2e {
 
 class RunningProgram {
  public:
-  // Starts the program; throws std::runtime_error when it cannot start.
-  explicit RunningProgram(const std::wstring& path);
+  // Starts the program, with the show command a shortcut would pass
+  // (SW_SHOWNORMAL, SW_SHOWMINNOACTIVE...); throws std::runtime_error when
+  // it cannot start.
+  explicit RunningProgram(const std::wstring& path, WORD show_command = SW_SHOWNORMAL);
   ~RunningProgram();
   RunningProgram(const RunningProgram&) = delete;
   RunningProgram& operator=(const RunningProgram&) = delete;
