@@ -6,8 +6,10 @@
 #
 #   bench/run.sh [BUILD_DIR] [REPETITIONS]      (defaults: build/native, 7)
 #
-# Reports per tool and file: input MB/s from the median wall time, the median
-# CPU time (user + system), and the peak resident set from /usr/bin/time.
+# Reports per tool and file: input MB/s from the median wall time and from the
+# median CPU time (user + system; on a machine busy with other work the wall
+# time mostly measures waiting), the peak resident set from /usr/bin/time, and
+# the ratios against the targets: vm within 3x of cat, magick 20x slower than vm.
 # Needs /usr/bin/time (Debian package "time") and ImageMagick at /usr/bin/convert.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,36 +26,46 @@ work=${VM_BENCH_DIR:-/tmp/vm-bench}
 mkdir -p "$work"
 "$maker" "$work" 4096 >/dev/null
 
-# One timed command: prints "wall_seconds cpu_seconds peak_kb".
+# One timed command: prints "wall_seconds cpu_seconds peak_kb". Wall time and
+# peak resident set come from one run under /usr/bin/time; CPU time (user +
+# system, in milliseconds, which /usr/bin/time cannot resolve) from a second
+# run under perf stat when perf is there, else from /usr/bin/time.
 measure() {
-  local stats="$work/time.out" start end
+  local stats="$work/time.out" cpu="$work/perf.out" start end user sys peak cpu_s
   start=$(date +%s%N)
   /usr/bin/time -f '%U %S %M' -o "$stats" "$@" >/dev/null 2>&1
   end=$(date +%s%N)
   read -r user sys peak <"$stats"
-  awk -v w="$((end - start))" -v u="$user" -v s="$sys" -v p="$peak" \
-    'BEGIN { printf "%.6f %.3f %d\n", w / 1e9, u + s, p }'
+  cpu_s=$(awk -v u="$user" -v s="$sys" 'BEGIN { print u + s }')
+  if command -v perf >/dev/null; then
+    perf stat -x, -e task-clock -o "$cpu" -- "$@" >/dev/null 2>&1
+    cpu_s=$(awk -F, '/task-clock/ { print $1 / 1000 }' "$cpu")
+  fi
+  awk -v w="$((end - start))" -v c="$cpu_s" -v p="$peak" 'BEGIN { printf "%.6f %.6f %d\n", w / 1e9, c, p }'
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-printf '%-18s %-10s %8s %10s %10s %10s %9s\n' file tool size_MB wall_ms MB/s cpu_ms peak_MB
+printf '%-16s %-7s %8s %9s %9s %8s %9s %8s\n' file tool size_MB wall_ms wall_MB/s cpu_ms cpu_MB/s peak_MB
 for file in "$work"/sprite-24.bmp "$work"/sprite-32.bmp "$work"/sprite-8.bmp "$work"/sprite-rle8.bmp; do
   bytes=$(stat -c %s "$file")
   declare -A walls=() cpus=() peaks=()
   for ((i = 0; i < reps; i++)); do
     # The three tools take turns, so a busy moment of the machine hits all.
-    read -r w c p < <(measure cat "$file");                                   walls[cat]+="$w "; cpus[cat]+="$c "; peaks[cat]=$p
-    read -r w c p < <(measure "$tool" --quiet --color '$FF00FF' "$file");      walls[vm]+="$w ";  cpus[vm]+="$c ";  peaks[vm]=$p
-    read -r w c p < <(measure "$magick" "$file" rgb:/dev/null);               walls[magick]+="$w "; cpus[magick]+="$c "; peaks[magick]=$p
+    read -r w c p < <(measure cat "$file");                              walls[cat]+="$w "; cpus[cat]+="$c "; peaks[cat]=$p
+    read -r w c p < <(measure "$tool" --quiet --color '$FF00FF' "$file"); walls[vm]+="$w "; cpus[vm]+="$c "; peaks[vm]=$p
+    read -r w c p < <(measure "$magick" "$file" rgb:/dev/null);          walls[magick]+="$w "; cpus[magick]+="$c "; peaks[magick]=$p
   done
+  declare -A wall=() cpu=()
   for t in cat vm magick; do
-    wall=$(tr ' ' '\n' <<<"${walls[$t]}" | grep . | median)
-    cpu=$(tr ' ' '\n' <<<"${cpus[$t]}" | grep . | median)
-    awk -v f="$(basename "$file")" -v t="$t" -v b="$bytes" -v w="$wall" -v c="$cpu" -v p="${peaks[$t]}" \
-      'BEGIN { printf "%-18s %-10s %8.1f %10.1f %10.1f %10.0f %9.1f\n", f, t, b / 1e6, w * 1e3, b / 1e6 / w, c * 1e3, p / 1024 }'
+    wall[$t]=$(tr ' ' '\n' <<<"${walls[$t]}" | grep . | median)
+    cpu[$t]=$(tr ' ' '\n' <<<"${cpus[$t]}" | grep . | median)
+    awk -v f="$(basename "$file")" -v t="$t" -v b="$bytes" -v w="${wall[$t]}" -v c="${cpu[$t]}" -v p="${peaks[$t]}" \
+      'BEGIN { printf "%-16s %-7s %8.1f %9.1f %9.1f %8.1f %9.1f %8.1f\n", f, t, b / 1e6, w * 1e3, b / 1e6 / w, c * 1e3, (c > 0 ? b / 1e6 / c : 0), p / 1024 }'
   done
-  unset walls cpus peaks
+  awk -v vw="${wall[vm]}" -v cw="${wall[cat]}" -v mw="${wall[magick]}" -v vc="${cpu[vm]}" -v cc="${cpu[cat]}" -v mc="${cpu[magick]}" \
+    'BEGIN { printf "%-16s vm/cat: wall %.1fx, cpu %.1fx;  magick/vm: wall %.1fx, cpu %.1fx\n", "", vw / cw, vc / cc, mw / vw, mc / vc }'
+  unset walls cpus peaks wall cpu
 done
 
 # Every format of the same picture must give the same mask.
