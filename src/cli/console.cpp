@@ -6,6 +6,8 @@
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
+
+#include "platform/win32/win32_text.h"
 #else
 #include <unistd.h>
 #endif
@@ -15,24 +17,6 @@ namespace vm::cli {
 #ifdef _WIN32
 
 namespace {
-
-std::wstring Utf8ToWide(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
-}
-
-std::string WideToCodePage(const std::wstring& wide, UINT codePage) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), size, bytes.data(), length, nullptr, nullptr);
-  return bytes;
-}
 
 HANDLE ConsoleErrorHandle() {
   HANDLE handle = GetStdHandle(STD_ERROR_HANDLE);
@@ -45,7 +29,7 @@ HANDLE ConsoleErrorHandle() {
 bool ErrorIsTerminal() { return ConsoleErrorHandle() != nullptr; }
 
 void WriteError(std::string_view utf8) {
-  const std::wstring wide = Utf8ToWide(utf8);
+  const std::wstring wide = win32::ToWide(utf8, CP_UTF8);
   if (HANDLE console = ConsoleErrorHandle()) {
     DWORD written = 0;
     WriteConsoleW(console, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
@@ -54,7 +38,7 @@ void WriteError(std::string_view utf8) {
   // Redirected: the bytes a console of this system would show, so that
   // "2> log.txt" can be read with the system's own tools.
   const UINT codePage = GetConsoleOutputCP() != 0 ? GetConsoleOutputCP() : GetACP();
-  const std::string bytes = WideToCodePage(wide, codePage);
+  const std::string bytes = win32::FromWide(wide, codePage);
   std::fwrite(bytes.data(), 1, bytes.size(), stderr);
   std::fflush(stderr);
 }

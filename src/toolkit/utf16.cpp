@@ -2,25 +2,12 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_text.h"
+
 namespace vm::toolkit {
 
-std::wstring Utf16(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
-}
+std::wstring Utf16(std::string_view utf8) { return win32::ToWide(utf8, CP_UTF8); }
 
-std::string Utf8(std::wstring_view utf16) {
-  if (utf16.empty()) return {};
-  const int size = static_cast<int>(utf16.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(), length, nullptr, nullptr);
-  return narrow;
-}
+std::string Utf8(std::wstring_view utf16) { return win32::FromWide(utf16, CP_UTF8); }
 
 }  // namespace vm::toolkit

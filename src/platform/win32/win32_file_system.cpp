@@ -1,4 +1,5 @@
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_text.h"
 
 #include <windows.h>
 
@@ -118,19 +119,8 @@ bool Win32FileSystem::SameFile(const std::string& a, const std::string& b) {
 }
 
 std::string Win32FileSystem::DisplayPath(const std::string& path) {
-  if (path.empty()) return path;
-  const int ansiLength = static_cast<int>(path.size());
-  const int wideLength = ::MultiByteToWideChar(CP_ACP, 0, path.data(), ansiLength, nullptr, 0);
-  if (wideLength <= 0) return path;
-  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, path.data(), ansiLength, wide.data(), wideLength);
-  const int utf8Length =
-      ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-  if (utf8Length <= 0) return path;
-  std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr,
-                        nullptr);
-  return utf8;
+  const std::string utf8 = win32::FromWide(win32::ToWide(path, CP_ACP), CP_UTF8);
+  return utf8.empty() ? path : utf8;
 }
 
 }  // namespace vm
