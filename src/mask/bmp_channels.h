@@ -40,6 +40,10 @@ class Channel {
   bool contiguous_;
 };
 
+// 24-bit pixels are stored blue, green, red, the reverse of a colour's
+// 0x00BBGGRR: the same swap turns either form into the other.
+inline uint32_t SwapRedBlue(uint32_t v) { return (v >> 16 & 0xFF) | (v & 0xFF00) | (v & 0xFF) << 16; }
+
 // The red, green and blue channels of one pixel layout.
 class Channels {
  public:

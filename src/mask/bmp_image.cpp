@@ -76,8 +76,7 @@ uint32_t StoredImage::StoredPixel(const StoredRow& row, uint64_t x) const {
 
 uint32_t StoredImage::ColourOf(uint32_t stored) const {
   if (layout.bitsPerPixel <= 8) return layout.palette[stored & 0xFF];
-  if (layout.bitsPerPixel == 24)  // bytes blue, green, red
-    return (stored >> 16 & 0xFF) | (stored & 0xFF00) | (stored & 0xFF) << 16;
+  if (layout.bitsPerPixel == 24) return SwapRedBlue(stored);
   return channels.ColourOf(stored);
 }
 

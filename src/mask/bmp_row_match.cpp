@@ -16,7 +16,7 @@ uint32_t LoadWord(const uint8_t* p) {
 WordTest TripleTest(uint32_t colour) {
   WordTest t;
   t.mask = 0xFFFFFF;  // stored bytes blue, green, red
-  t.value = (colour >> 16 & 0xFF) | (colour & 0xFF00) | (colour & 0xFF) << 16;
+  t.value = SwapRedBlue(colour);
   return t;
 }
 
