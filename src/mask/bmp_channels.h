@@ -54,9 +54,8 @@ class Channels {
     return uint32_t{red_.Of(pixel)} | uint32_t{green_.Of(pixel)} << 8 |
            uint32_t{blue_.Of(pixel)} << 16;
   }
-  const Channel& Red() const { return red_; }
-  const Channel& Green() const { return green_; }
-  const Channel& Blue() const { return blue_; }
+  // The channel of byte c of a colour 0x00BBGGRR: 0 red, 1 green, 2 blue.
+  const Channel& OfByte(int c) const { return c == 0 ? red_ : c == 1 ? green_ : blue_; }
 
  private:
   Channel red_, green_, blue_;

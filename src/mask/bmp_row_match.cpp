@@ -21,11 +21,10 @@ WordTest TripleTest(uint32_t colour) {
 }
 
 RowMatch PlanWordTest(const Channels& channels, uint32_t colour, WordTest& test) {
-  const Channel* order[3] = {&channels.Red(), &channels.Green(), &channels.Blue()};
   bool exact = true;
   uint32_t seen = 0;
   for (int c = 0; c < 3; ++c) {
-    const Channel& ch = *order[c];
+    const Channel& ch = channels.OfByte(c);
     if (!ch.Contiguous()) return RowMatch::Word32Any;
     uint32_t low = 0, high = 0;
     if (!ch.ValuesFor(static_cast<uint8_t>(colour >> (8 * c)), low, high)) return RowMatch::Never;

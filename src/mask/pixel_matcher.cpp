@@ -37,17 +37,16 @@ void FillTable256(const bmp::StoredImage& image, uint32_t colour, Plan& s) {
 // of them, built from the channel value ranges that widen to the colour's
 // bytes (no division per value).
 void FillTable16(const bmp::Channels& channels, uint32_t colour, Plan& s) {
-  const bmp::Channel* order[3] = {&channels.Red(), &channels.Green(), &channels.Blue()};
   uint32_t low[3], high[3];
   for (int c = 0; c < 3; ++c)
-    if (!order[c]->ValuesFor(static_cast<uint8_t>(colour >> (8 * c)), low[c], high[c])) return;
+    if (!channels.OfByte(c).ValuesFor(static_cast<uint8_t>(colour >> (8 * c)), low[c], high[c])) return;
   // Compacting bits is done bit by bit, so a value's channel is the union of
   // what its low byte and its high byte give: two 256-entry tables each.
   std::vector<uint32_t> fromLow(3 * 256), fromHigh(3 * 256);
   for (int c = 0; c < 3; ++c) {
     for (uint32_t b = 0; b < 256; ++b) {
-      fromLow[c * 256 + b] = order[c]->Value(b);
-      fromHigh[c * 256 + b] = order[c]->Value(b << 8);
+      fromLow[c * 256 + b] = channels.OfByte(c).Value(b);
+      fromHigh[c * 256 + b] = channels.OfByte(c).Value(b << 8);
     }
   }
   s.kind = bmp::RowMatch::Value16;
