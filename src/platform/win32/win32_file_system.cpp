@@ -93,11 +93,11 @@ std::unique_ptr<OutputFile> Win32FileSystem::CreateMaskFile(const std::string& p
   // Read and write access, shared with nobody, always made anew.
   Win32Handle file(::CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  std::string display = DisplayPath(path);
   // A device name (NUL, COM1) opens the device, which would swallow the mask.
   if (!file.valid() || ::GetFileType(file.get()) != FILE_TYPE_DISK) {
-    throw MaskFileError(text::CannotCreateMask(DisplayPath(path)));
+    throw MaskFileError(text::CannotCreateMask(display));
   }
-  std::string display = DisplayPath(path);
   return std::make_unique<Win32OutputFile>(file.release(), std::move(display));
 }
 
