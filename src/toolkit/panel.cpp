@@ -63,10 +63,8 @@ void Panel::Paint(HDC dc) {
   BrushHandle face(CreateSolidBrush(Resolve(background_, COLOR_BTNFACE)));
   FillRect(dc, &area, face.get());
 
-  const int length = GetWindowTextLengthW(hwnd_);
-  if (length == 0) return;
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), length + 1)));
+  const std::wstring text = WideText();
+  if (text.empty()) return;
   Selection font(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, Resolve(textColor_, COLOR_WINDOWTEXT));

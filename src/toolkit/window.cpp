@@ -33,11 +33,13 @@ HWND NotifyingChild(UINT message, WPARAM, LPARAM lParam) {
 
 Wnd::~Wnd() { Detach(); }
 
-std::string Wnd::Text() const {
+std::string Wnd::Text() const { return Utf8(WideText()); }
+
+std::wstring Wnd::WideText() const {
   const int length = GetWindowTextLengthW(hwnd_);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), length + 1)));
-  return Utf8(text);
+  return text;
 }
 
 void Wnd::SetText(std::string_view utf8) { SetWindowTextW(hwnd_, Utf16(utf8).c_str()); }

@@ -37,6 +37,8 @@ class Wnd {
   int Id() const { return GetDlgCtrlID(hwnd_); }
 
   std::string Text() const;
+  // The text as the window holds it, without a conversion.
+  std::wstring WideText() const;
   void SetText(std::string_view utf8);
   bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
   void SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
