@@ -5,6 +5,10 @@
 
 namespace vm::cli {
 
+// What every message of the tool begins with, so that a script's log shows
+// where it came from.
+inline constexpr std::string_view kMessagePrefix = "vellumark-convert: ";
+
 // True when standard error is a terminal (a console on Windows).
 bool ErrorIsTerminal();
 

@@ -11,11 +11,9 @@
 namespace vm::cli {
 namespace {
 
-constexpr std::string_view kProgramName = "vellumark-convert: ";
-
 void Report(ProgressBarHost& host, const std::string& text) {
   host.Clear();
-  WriteError(std::string(kProgramName) + text + "\n");
+  WriteError(std::string(kMessagePrefix) + text + "\n");
 }
 
 // The message for a file that was skipped, as the program's message box has

@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
     return vm::cli::kAllConverted;
   }
   if (parsed.action == ParsedArgs::Action::UsageError) {
-    vm::cli::WriteError("vellumark-convert: " + parsed.error + "\n" + vm::cli::UsageLine() +
-                        "Try \"vellumark-convert --help\" for more.\n");
+    vm::cli::WriteError(std::string(vm::cli::kMessagePrefix) + parsed.error + "\n" +
+                        vm::cli::UsageLine() + "Try \"vellumark-convert --help\" for more.\n");
     return vm::cli::kUsageError;
   }
   SystemFileSystem files;
