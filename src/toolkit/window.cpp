@@ -29,6 +29,14 @@ HWND NotifyingChild(UINT message, WPARAM, LPARAM lParam) {
   }
 }
 
+HWND CreateFromArgs(const wchar_t* className, const ChildArgs& args, DWORD style, void* param) {
+  const Bounds& b = args.bounds;
+  return CreateWindowExW(args.exStyle, className, Utf16(args.text).c_str(), style, b.left, b.top,
+                         b.width, b.height, args.parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                         Application::Instance().InstanceHandle(), param);
+}
+
 }  // namespace
 
 Wnd::~Wnd() { Detach(); }
@@ -65,11 +73,7 @@ void Wnd::Detach() {
 }
 
 HWND CreateChild(const wchar_t* className, const ChildArgs& args) {
-  const Bounds& b = args.bounds;
-  return CreateWindowExW(args.exStyle, className, Utf16(args.text).c_str(),
-                         WS_CHILD | WS_VISIBLE | args.style, b.left, b.top, b.width, b.height,
-                         args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
-                         Application::Instance().InstanceHandle(), nullptr);
+  return CreateFromArgs(className, args, WS_CHILD | WS_VISIBLE | args.style, nullptr);
 }
 
 CustomWindow::~CustomWindow() {
@@ -92,13 +96,10 @@ void CustomWindow::Register(const ClassSpec& spec) {
   RegisterClassExW(&windowClass);
 }
 
+// A top-level window (no parent) stays hidden until it is shown.
 void CustomWindow::Create(const wchar_t* className, const ChildArgs& args) {
-  const Bounds& b = args.bounds;
   const DWORD visible = args.parent ? WS_VISIBLE : 0;
-  CreateWindowExW(args.exStyle, className, Utf16(args.text).c_str(), args.style | visible, b.left,
-                  b.top, b.width, b.height, args.parent,
-                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
-                  Application::Instance().InstanceHandle(), this);
+  CreateFromArgs(className, args, args.style | visible, this);
 }
 
 LRESULT CustomWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
