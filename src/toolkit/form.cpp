@@ -86,12 +86,9 @@ bool Form::RestoreFocus() {
   return true;
 }
 
+// Only our own push buttons carry a Button wrapper.
 void Form::ClickFocusedButton() {
-  const HWND focus = GetFocus();
-  wchar_t className[16] = {};
-  GetClassNameW(focus, className, 16);
-  if (lstrcmpiW(className, L"Button") != 0) return;
-  if (auto* button = dynamic_cast<Button*>(FromHandle(focus))) button->Click();
+  if (auto* button = dynamic_cast<Button*>(FromHandle(GetFocus()))) button->Click();
 }
 
 }  // namespace vm::toolkit
