@@ -7,8 +7,9 @@ void ListBox::Create(const CreateArgs& args) {
                                   WS_TABSTOP | WS_VSCROLL | LBS_EXTENDEDSEL | LBS_NOTIFY |
                                       LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
                                   WS_EX_CLIENTEDGE}));
-  if (args.itemHeight > 0) SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, args.itemHeight);
 }
+
+void ListBox::SetItemHeight(int pixels) { SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, pixels); }
 
 int ListBox::Count() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
 

@@ -15,9 +15,10 @@ class ListBox : public Wnd {
     HWND parent = nullptr;
     int id = 0;
     Bounds bounds{};
-    int itemHeight = 0;  // 0: the font's
   };
   void Create(const CreateArgs& args);
+  // A new font sets the item height to the font's: call this after SetFont.
+  void SetItemHeight(int pixels);
 
   int Count() const;
   std::wstring Item(int index) const;

@@ -76,7 +76,7 @@ void TMainForm::CreateComponents() {
   label(laTitle9, IDC_LATITLE9, "データを作成するビットマップ", bold, kTeal);
   lbBitmap.Create({sheet, IDC_LBBITMAP, BoundsOf(IDC_LBBITMAP)});
   lbBitmap.SetFont(font);
-  SendMessageW(lbBitmap.Handle(), LB_SETITEMHEIGHT, 0, Scaled(12));
+  lbBitmap.SetItemHeight(Scaled(12));
   sbBitmapSearch.Create({sheet, IDC_SBBITMAPSEARCH, BoundsOf(IDC_SBBITMAPSEARCH), browseGlyph_.get()});
   label(Label1, IDC_LABEL1, "■", bold, kRed);
   label(Label2, IDC_LABEL2, "透過にする色", bold, kTeal);
