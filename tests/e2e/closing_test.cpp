@@ -28,19 +28,20 @@ struct Ending {
 // Waits for the program to end, watching for anything that pops up meanwhile.
 Ending WatchUntilEnd(const RunningProgram& program, HWND main_window) {
   Ending ending;
-  const ULONGLONG deadline = GetTickCount64() + kEndTimeoutMs;
-  while (GetTickCount64() < deadline) {
-    if (auto exit_code = program.WaitForExit(20)) {
-      ending.ended = true;
-      ending.exit_code = *exit_code;
-      return ending;
-    }
-    for (HWND window : VisibleTopLevelWindowsOf(program.process_id())) {
-      if (window == main_window) continue;
-      const std::wstring seen = Describe(window) + L"; ";
-      if (ending.other_windows.find(seen) == std::wstring::npos) ending.other_windows += seen;
-    }
-  }
+  ending.ended = WaitUntil(
+      [&] {
+        if (auto exit_code = program.WaitForExit(0)) {
+          ending.exit_code = *exit_code;
+          return true;
+        }
+        for (HWND window : VisibleTopLevelWindowsOf(program.process_id())) {
+          if (window == main_window) continue;
+          const std::wstring seen = Describe(window) + L"; ";
+          if (ending.other_windows.find(seen) == std::wstring::npos) ending.other_windows += seen;
+        }
+        return false;
+      },
+      kEndTimeoutMs);
   return ending;
 }
 
