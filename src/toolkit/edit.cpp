@@ -22,10 +22,7 @@ void Edit::SetText(std::string_view utf8) {
 }
 
 bool Edit::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-  if (message != WM_COMMAND || HIWORD(wParam) != EN_CHANGE) return false;
-  if (onChange) onChange(*this);
-  result = 0;
-  return true;
+  return RaiseOnCommand(message, wParam, EN_CHANGE, onChange, result);
 }
 
 // WM_KILLFOCUS names the window that receives the focus; only a move to

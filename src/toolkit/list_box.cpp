@@ -45,10 +45,7 @@ void ListBox::SetRedraw(bool redraw) {
 }
 
 bool ListBox::OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
-  if (message != WM_COMMAND || HIWORD(wParam) != LBN_SELCHANGE) return false;
-  if (onSelectionChange) onSelectionChange(*this);
-  result = 0;
-  return true;
+  return RaiseOnCommand(message, wParam, LBN_SELCHANGE, onSelectionChange, result);
 }
 
 }  // namespace vm::toolkit

@@ -62,6 +62,14 @@ Wnd* Wnd::FromHandle(HWND window) {
   return window ? static_cast<Wnd*>(GetPropW(window, kWrapperProperty)) : nullptr;
 }
 
+bool Wnd::RaiseOnCommand(UINT message, WPARAM wParam, WORD code, const Event& event,
+                         LRESULT& result) {
+  if (message != WM_COMMAND || HIWORD(wParam) != code) return false;
+  if (event) event(*this);
+  result = 0;
+  return true;
+}
+
 void Wnd::Attach(HWND window) {
   hwnd_ = window;
   SetPropW(window, kWrapperProperty, this);

@@ -56,6 +56,9 @@ class Wnd {
  protected:
   // Ties the handle to this wrapper.
   void Attach(HWND window);
+  // For OnReflected: a WM_COMMAND carrying `code` raises `event`.
+  bool RaiseOnCommand(UINT message, WPARAM wParam, WORD code, const Event& event,
+                      LRESULT& result);
   void Detach();
 
   HWND hwnd_ = nullptr;
