@@ -23,26 +23,6 @@
 namespace vm {
 namespace {
 
-// Closes a descriptor on every way out unless released.
-class FdGuard {
- public:
-  explicit FdGuard(int fd) : fd_(fd) {}
-  ~FdGuard() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FdGuard(const FdGuard&) = delete;
-  FdGuard& operator=(const FdGuard&) = delete;
-  int get() const { return fd_; }
-  int release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
-
 // The years an MS-DOS date can hold; a file stamped outside them counts as
 // missing, as it does for the Windows file search.
 bool IsDosYear(time_t when) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/posix/posix_fd_guard.h"
 
 namespace vm {
 
@@ -17,15 +18,12 @@ namespace vm {
 class PosixOutputFile : public OutputFile {
  public:
   PosixOutputFile(int fd, std::string displayPath);
-  ~PosixOutputFile() override;  // closes if Close() was not reached
-  PosixOutputFile(const PosixOutputFile&) = delete;
-  PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
   void Write(const uint8_t* data, std::size_t size) override;
   void Close() override;
 
  private:
-  int fd_;
+  FdGuard fd_;  // closed on destruction if Close() was not reached
   std::string displayPath_;
 };
 
