@@ -10,19 +10,15 @@ namespace vm {
 Win32OutputFile::Win32OutputFile(HANDLE handle, std::string displayPath)
     : handle_(handle), displayPath_(std::move(displayPath)) {}
 
-Win32OutputFile::~Win32OutputFile() {
-  if (handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
-}
-
 void Win32OutputFile::Write(const uint8_t* data, std::size_t size) {
-  if (handle_ == INVALID_HANDLE_VALUE) throw MaskFileError(text::CannotWriteMask(displayPath_));
+  if (!handle_.valid()) throw MaskFileError(text::CannotWriteMask(displayPath_));
   // WriteFile takes a 32-bit count; a disk that fills up reports success
   // with fewer bytes written, so the count is checked, not only the result.
   constexpr std::size_t kMaxChunk = 1u << 30;
   while (size > 0) {
     const DWORD asked = static_cast<DWORD>(size < kMaxChunk ? size : kMaxChunk);
     DWORD written = 0;
-    if (!::WriteFile(handle_, data, asked, &written, nullptr) || written == 0) {
+    if (!::WriteFile(handle_.get(), data, asked, &written, nullptr) || written == 0) {
       throw MaskFileError(text::CannotWriteMask(displayPath_));
     }
     data += written;
@@ -31,9 +27,8 @@ void Win32OutputFile::Write(const uint8_t* data, std::size_t size) {
 }
 
 void Win32OutputFile::Close() {
-  if (handle_ == INVALID_HANDLE_VALUE) return;
-  const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
-  if (!::CloseHandle(handle)) throw MaskFileError(text::CannotWriteMask(displayPath_));
+  if (!handle_.valid()) return;
+  if (!::CloseHandle(handle_.release())) throw MaskFileError(text::CannotWriteMask(displayPath_));
 }
 
 }  // namespace vm

@@ -7,21 +7,19 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/win32/win32_handle.h"
 
 namespace vm {
 
 class Win32OutputFile : public OutputFile {
  public:
   Win32OutputFile(HANDLE handle, std::string displayPath);
-  ~Win32OutputFile() override;  // closes if Close() was not reached
-  Win32OutputFile(const Win32OutputFile&) = delete;
-  Win32OutputFile& operator=(const Win32OutputFile&) = delete;
 
   void Write(const uint8_t* data, std::size_t size) override;
   void Close() override;
 
  private:
-  HANDLE handle_;
+  Win32Handle handle_;  // closed on destruction if Close() was not reached
   std::string displayPath_;
 };
 
