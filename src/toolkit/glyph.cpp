@@ -63,21 +63,21 @@ BitmapHandle GreyedGlyph(HBITMAP glyph, COLORREF transparent) {
   const SIZE size = SizeOf(glyph);
   const Pixels source = ReadPixels(glyph, size);
   const SIZE larger{size.cx + 1, size.cy + 1};
-  Pixels greyed(static_cast<std::size_t>(larger.cx) * larger.cy, Rgb32(transparent));
   const std::uint32_t clear = Rgb32(transparent);
-  const std::uint32_t highlight = Rgb32(GetSysColor(COLOR_BTNHIGHLIGHT));
-  const std::uint32_t shadow = Rgb32(GetSysColor(COLOR_BTNSHADOW));
-  for (int pass = 0; pass < 2; ++pass) {
-    const int offset = pass == 0 ? 1 : 0;  // highlight below right, shadow on top
+  Pixels greyed(static_cast<std::size_t>(larger.cx) * larger.cy, clear);
+  // Every ink pixel of the glyph, stamped in one colour at an offset.
+  const auto stamp = [&](int offset, std::uint32_t colour) {
     for (int y = 0; y < size.cy; ++y) {
       for (int x = 0; x < size.cx; ++x) {
         const std::uint32_t pixel = source[static_cast<std::size_t>(y) * size.cx + x];
         if (pixel == clear || !IsInk(pixel)) continue;
-        greyed[static_cast<std::size_t>(y + offset) * larger.cx + x + offset] =
-            pass == 0 ? highlight : shadow;
+        greyed[static_cast<std::size_t>(y + offset) * larger.cx + x + offset] = colour;
       }
     }
-  }
+  };
+  // Highlight below right first, then the shadow on top of it.
+  stamp(1, Rgb32(GetSysColor(COLOR_BTNHIGHLIGHT)));
+  stamp(0, Rgb32(GetSysColor(COLOR_BTNSHADOW)));
   return MakeBitmap(greyed, larger);
 }
 
