@@ -60,8 +60,7 @@ void Application::Run(int showCommand) {
   }
 }
 
-void Application::ProcessPendingMessages() {
-  if (!lookPolicy_.TimeToLook()) return;
+void Application::HandleWaitingMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {

@@ -37,7 +37,10 @@ class Application {
   void Run(int showCommand);
   // Handles every waiting message and returns when none is left; never
   // waits. A quit request sets the terminated flag instead of being handed on.
-  void ProcessPendingMessages();
+  // Inline: the scan calls it after every pixel, and most calls only count.
+  void ProcessPendingMessages() {
+    if (lookPolicy_.TimeToLook()) HandleWaitingMessages();
+  }
   // Posts the quit request; the loop ends once it is taken from the queue.
   void Terminate() { PostQuitMessage(0); }
   bool Terminated() const { return terminated_; }
@@ -48,6 +51,7 @@ class Application {
   void ShowError(std::string_view text);
 
  private:
+  void HandleWaitingMessages();
   void Deliver(MSG& message);
 
   HINSTANCE instance_;
